@@ -9,7 +9,7 @@
 
 namespace zipc {
 
-class ZipComponent;
+class ZIP压缩;
 
 // The block handed over with the raise-event request. The runtime reads the
 // first five fields and writes the last two.
@@ -33,7 +33,7 @@ class ComponentHost {
 
   // 2007: the instance that the form's window id and control id name, or
   // null (the runtime reports its error then).
-  [[nodiscard]] virtual ZipComponent* FindComponent(uint32_t windowId, uint32_t controlId) noexcept = 0;
+  [[nodiscard]] virtual ZIP压缩* FindComponent(uint32_t windowId, uint32_t controlId) noexcept = 0;
   // 2008: calls the bound handler synchronously on the calling thread;
   // nonzero when a handler was found and called.
   [[nodiscard]] virtual int RaiseEvent(EventRecord& record) noexcept = 0;
