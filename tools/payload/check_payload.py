@@ -7,6 +7,7 @@ at the archive's root. On success the archive is copied to COPY (when given),
 so that only a checked archive is ever embedded. On failure the message names
 the broken rule and the entry, and the exit code is 1.
 """
+import os
 import re
 import shutil
 import struct
@@ -111,12 +112,18 @@ def check_member(data, index, entry):
         raise Broken(RULE_READABLE, f"{label} has data beyond the end of the archive")
 
 
-def check_name(index, raw, is_folder, folders_seen):
+def check_name(index, entry, folders_seen):
+    raw, _, flags, attributes, _, _ = entry
     label = entry_label(index, raw)
+    is_folder = bool(attributes & ATTR_FOLDER)
+    if flags & 0x800:
+        raise Broken(RULE_NAMES, f"{label} is marked as a UTF-8 name (flag bit 11); names are read as GBK")
     try:
         name = raw.decode("gbk")
     except UnicodeDecodeError:
         raise Broken(RULE_NAMES, f"{label} is not a GBK name") from None
+    if not is_folder and name.endswith("/"):
+        raise Broken(RULE_NAMES, f"{label} ends in \"/\" but lacks the folder attribute")
     path = name[:-1] if is_folder and name.endswith("/") else name
     parts = path.replace("\\", "/").split("/")
     if not path or name.startswith(("/", "\\")) or "" in parts:
@@ -128,8 +135,6 @@ def check_name(index, raw, is_folder, folders_seen):
             raise Broken(RULE_NAMES, f"{label} holds a character Windows refuses in names")
     if "\\" in name:
         raise Broken(RULE_NAMES, f"{label} separates folders with \"\\\" instead of \"/\"")
-    if not is_folder and name.endswith("/"):
-        raise Broken(RULE_NAMES, f"{label} ends in \"/\" but lacks the folder attribute")
     folder = name.rpartition("/")[0]
     if not is_folder and folder and folder.lower() not in folders_seen:
         raise Broken(RULE_NAMES, f"{label} comes before the entry of its folder \"{folder}/\"")
@@ -138,14 +143,12 @@ def check_name(index, raw, is_folder, folders_seen):
 
 
 def check(data, product_name):
-    if len(data) > MAX_LENGTH:
-        raise Broken(RULE_LENGTH, f"the archive is {len(data)} bytes long")
     check_start(data)
     entries = read_directory(data)
     folders_seen = set()
     for index, entry in enumerate(entries):
         check_member(data, index, entry)
-        check_name(index, entry[0], bool(entry[3] & ATTR_FOLDER), folders_seen)
+        check_name(index, entry, folders_seen)
     executable = product_name.encode("gbk") + b".exe"
     if not any(raw == executable and not attributes & ATTR_FOLDER
                for raw, _, _, attributes, _, _ in entries):
@@ -157,6 +160,9 @@ def main(argv):
         print(__doc__, file=sys.stderr)
         return 2
     try:
+        length = os.path.getsize(argv[1])
+        if length > MAX_LENGTH:  # before reading: such a file need not fit in memory
+            raise Broken(RULE_LENGTH, f"the archive is {length} bytes long")
         with open(argv[1], "rb") as archive:
             data = archive.read()
         check(data, argv[2])
