@@ -21,9 +21,9 @@ to_jpeg() { convert "$1" -strip -interlace none -sampling-factor 1x1 -quality 92
 # The install button: flat fill, a thin light frame and the caption in large white characters.
 button() { # fill caption out
   convert -size 220x80 "xc:$1" \
-    -fill none -stroke 'rgb(150,210,245)' -strokewidth 2 -draw 'rectangle 1,1 218,78' \
-    -stroke none -fill 'rgba(255,255,255,0.10)' -draw 'rectangle 3,3 216,38' \
-    -font "$font" -pointsize 38 -fill white -gravity center -annotate +0+0 "$2" \
+    -fill none -stroke 'rgb(150,210,245)' -strokewidth 1 -draw 'rectangle 0,0 219,79' \
+    -stroke none -font "$font" -pointsize 40 -kerning 6 -gravity center \
+    -fill 'rgba(0,0,0,0.18)' -annotate +1+2 "$2" -fill white -annotate +0+0 "$2" \
     "$work/button.png"
   to_jpeg "$work/button.png" "$3"
 }
@@ -53,20 +53,20 @@ convert -size 1024x1024 "radial-gradient:rgb(40,150,214)-$panel_blue" \
   -resize '424x534!' "$work/emblem.png"
 to_jpeg "$work/emblem.png" "$art/emblem.jpg"
 
-# The second emblem: a large letter-like mark and its faint reflection, on light blue.
-convert -size 250x256 "xc:$light_blue" \
-  -font "$font" -pointsize 150 -fill white -gravity north -annotate +0+10 'L' "$work/mark.png"
-convert "$work/mark.png" -crop 250x90+0+100 +repage -flip \
-  \( -size 250x90 gradient:'rgb(110,110,110)'-black \) -compose multiply -composite \
-  "$work/reflection.png"
-convert "$work/mark.png" "$work/reflection.png" -geometry +0+190 -compose screen -composite \
-  "$work/emblem2.png"
+# The second emblem: a large letter-like mark standing on a line at y 196, and
+# below it its mirror image, fading out.
+mark='M 78,36 L 122,36 L 122,160 L 186,160 L 172,196 L 78,196 Z'
+convert -size 250x196 xc:none -fill white -draw "path '$mark'" "$work/mark.png"
+convert "$work/mark.png" -flip -channel A -fx 'a*max(0,0.35-j/140)' +channel "$work/reflection.png"
+convert -size 250x256 "gradient:rgb(150,205,246)-$light_blue" \
+  "$work/mark.png" -geometry +0+0 -composite \
+  "$work/reflection.png" -geometry +0+198 -composite "$work/emblem2.png"
 to_jpeg "$work/emblem2.png" "$art/emblem2.jpg"
 
 # The brand emblem: a red character on a yellow square, one 48 x 48 32-bit image.
-convert -size 48x48 xc:none -fill 'rgb(250,204,20)' -draw 'roundrectangle 1,1 46,46 6,6' \
-  -font "$font" -pointsize 36 -fill 'rgb(200,24,24)' -gravity center -annotate 0x10+0+0 '月' \
-  "$art/brand_emblem.ico"
+convert -size 48x48 xc:none -fill 'rgb(250,204,20)' -draw 'roundrectangle 1,1 46,46 7,7' \
+  -font "$font" -pointsize 34 -fill 'rgb(196,22,28)' -stroke 'rgb(196,22,28)' -strokewidth 1.6 \
+  -gravity center -annotate 0x0-1+0 '月' "$art/brand_emblem.ico"
 
 # The program icon: a white sheet with a blue ribbon over its top corner, three
 # sliders and the word "setup". Below 48 pixels the word cannot be read, so the
