@@ -14,7 +14,10 @@ namespace {
 // truncated: 29 of 100 gives 28.
 int Percentage(uint32_t index, uint32_t count) noexcept {
   if (count == 0) return 0;
-  return static_cast<int>(static_cast<double>(index) / static_cast<double>(count) * 100.0);
+  // Stored, so that the x87 unit rounds each step to double as SSE would.
+  const volatile double quotient = static_cast<double>(index) / static_cast<double>(count);
+  const volatile double percentage = quotient * 100.0;
+  return static_cast<int>(percentage);
 }
 
 void RaiseUnzipProgress(uint32_t index, uint32_t count, const std::string&, UnzipContext& context) noexcept {
