@@ -7,6 +7,11 @@
 #include <span>
 #include <variant>
 
+namespace zipc {
+class ComponentHost;
+class ZIP压缩;
+}  // namespace zipc
+
 namespace rt {
 
 // A window number and a control number; control 0 names the window itself.
@@ -37,6 +42,14 @@ struct FontDesc {
   bool strikeOut = false;
 };
 
+// The entries of a component kind that fills a component slot: its
+// notification entry (request 1 hands over the host) and its create request.
+struct ComponentKindEntries {
+  int (*notify)(int request, zipc::ComponentHost* host) noexcept;
+  zipc::ZIP压缩* (*create)(HWND parent, int left, int top, int width, int height, DWORD style, uint32_t windowId,
+                           uint32_t controlId) noexcept;
+};
+
 struct ControlDesc {
   uint32_t id = 0;
   const char* name = "";
@@ -57,6 +70,7 @@ struct ControlDesc {
   int32_t pointer = kPointerArrow;
   int32_t rangeMaximum = 100;      // progress bar
   uint32_t interval = 0;           // timer, in milliseconds; 0 never fires
+  const ComponentKindEntries* component = nullptr;  // component slot
 };
 
 // Handlers take no arguments, one (a component's event) or three (a mouse
@@ -67,6 +81,7 @@ using EventHandler = std::variant<void (*)(), void (*)(int32_t), void (*)(int32_
 // the component's own events from 1; the mouse events of every visible control:
 inline constexpr int32_t kEventCreated = 0;
 inline constexpr int32_t kEventClicked = 0;
+inline constexpr int32_t kEventTimer = 0;
 inline constexpr int32_t kEventMousePressed = -1;
 inline constexpr int32_t kEventMouseReleased = -2;
 

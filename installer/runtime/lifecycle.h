@@ -10,7 +10,8 @@
 namespace rt {
 
 // Runs the program's entry routine on the calling thread, which becomes the
-// GUI thread, then ends the program normally with the entry's result.
+// GUI thread, then ends the program normally with the entry's result: the
+// end routine runs, the windows are destroyed, the process exits.
 [[noreturn]] void RunProgramEntry(int32_t (*entry)()) noexcept;
 
 // OLE in a single-threaded apartment on the GUI thread, the program's own
@@ -29,8 +30,8 @@ void LoadWindow(const WindowDesc& window) noexcept;
 // The system handle of a loaded window, or null.
 [[nodiscard]] HWND WindowHandle(uint32_t windowId) noexcept;
 
-// Dispatches messages until no window of the program is left, then ends the
-// program as the end service does with exit code 0.
+// Dispatches messages and window events until no window of the program is
+// left; the program's normal end follows when the entry routine returns.
 void RunMessageLoop() noexcept;
 
 // The end service. From another thread the request is carried out by the GUI

@@ -29,6 +29,9 @@ class TextArray {
 // second byte of a double-byte character never matches.
 [[nodiscard]] TextArray SplitText(std::string_view text, char separator) noexcept;
 
+// The text with "\" appended unless its last character already is one.
+[[nodiscard]] std::string WithTrailingBackslash(std::string text) noexcept;
+
 // Removes ASCII spaces and full-width spaces (0xA1 0xA1) at both ends.
 [[nodiscard]] std::string TrimSpaces(std::string_view text) noexcept;
 
