@@ -27,7 +27,11 @@ int CreateDesktopShortcut(const InstallSystem& system) noexcept {
 }  // namespace
 
 int32_t BarPosition(int32_t maximum, int32_t percent) noexcept {
-  return static_cast<int32_t>(static_cast<double>(maximum) / 100.0 * static_cast<double>(percent));
+  // Each step is rounded to double: the x87 unit would otherwise keep extra
+  // bits, and 29 / 100.0 * 100 would come out as exactly 29.
+  const volatile double share = static_cast<double>(maximum) / 100.0;
+  const volatile double position = share * static_cast<double>(percent);
+  return static_cast<int32_t>(position);
 }
 
 void OnUnzipProgress(int32_t percent) noexcept {
