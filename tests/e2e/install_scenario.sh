@@ -23,7 +23,8 @@ mkdir -p "$work/drive" "$work/expected"
 
 fail() { echo "FAIL [$scenario]: $*" >&2; exit 1; }
 shot() { gui_shot "$shots/$scenario-$1.png"; }
-win() { wine "$@" 2>/dev/null </dev/null | tr -d '\r'; }
+# A Windows program's output, from the ANSI code page (GBK) to this shell's UTF-8.
+win() { wine "$@" 2>/dev/null </dev/null | tr -d '\r' | iconv -f GBK -t UTF-8; }
 unix_path() { winepath -u "$1" 2>/dev/null | tr -d '\r'; }
 
 # The scenario's own drive D:, put back afterwards.
@@ -86,10 +87,16 @@ box=$(gui_wait_window "信息：" 20) || fail "no warning after the click"
 sleep 0.5
 shot 2-warning
 gui_key "$box" Return
-gui_wait_gone "信息：" 10 || fail "the warning did not close"
+warning=$box
 
 if [ "$scenario" = extraction_fails ]; then
-  box=$(gui_wait_window "信息：" 60) || fail "no failure message"
+  # The failure message carries the warning's title; it is another window.
+  for _ in $(seq 600); do
+    box=$(xdotool search --onlyvisible --name "信息：" 2>/dev/null | grep -vx "$warning" | head -n 1 || true)
+    [ -n "$box" ] && break
+    sleep 0.1
+  done
+  [ -n "$box" ] || fail "no failure message"
   sleep 0.5
   shot 3-failure
   [ -e "$link_unix" ] && fail "a shortcut was made for a failed installation"
@@ -113,6 +120,7 @@ if [ "$scenario" = extraction_fails ]; then
   exit 0
 fi
 
+gui_wait_gone "信息：" 10 || fail "the warning did not close"
 question=$(gui_wait_window "温馨提示：" 60) || fail "no completion question"
 sleep 0.5
 shot 3-question
@@ -150,12 +158,13 @@ diff -r "$work/expected" "$install_unix" >"$work/diff.txt" || fail "install fold
 mapfile -t entries < <(cd "$work/expected" && find . -mindepth 1 | sed 's|^\./||' | sort)
 args=()
 for entry in "${entries[@]}"; do args+=("$install_win\\${entry//\//\\}"); done
-while read -r attributes path; do
-  unix=$(unix_path "$path")
+mapfile -t found < <(win "$bin/file_attributes.exe" "${args[@]}")
+for i in "${!entries[@]}"; do
+  attributes=${found[$i]%% *}
   # A folder: directory only; a file: archive (as packed) or normal, nothing read-only or hidden.
-  if [ -d "$unix" ]; then allowed=" 10 "; else allowed=" 20 80 "; fi
-  [[ $allowed == *" $attributes "* ]] || fail "attributes $attributes on $path, expected one of$allowed"
-done < <(win "$bin/file_attributes.exe" "${args[@]}")
+  if [ -d "$work/expected/${entries[$i]}" ]; then allowed=" 10 "; else allowed=" 20 80 "; fi
+  [[ $allowed == *" $attributes "* ]] || fail "attributes $attributes on ${entries[$i]}, expected one of$allowed"
+done
 
 # The desktop link points at the product's executable, with no working folder.
 [ -e "$link_unix" ] || fail "no desktop link at $link_win"
