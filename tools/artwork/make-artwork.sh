@@ -72,7 +72,7 @@ convert -size 48x48 xc:none -fill 'rgb(250,204,20)' -draw 'roundrectangle 1,1 46
 # sliders and the word "setup". Below 48 pixels the word cannot be read, so the
 # small images show the sheet, the ribbon and larger sliders only.
 sheet() { # out with_word
-  local sliders
+  local sliders knobs
   if [ "$2" = yes ]; then
     sliders="line 70,84 186,84 line 70,118 186,118 line 70,152 186,152"
     knobs="circle 150,84 150,96 circle 96,118 96,130 circle 132,152 132,164"
