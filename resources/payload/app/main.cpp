@@ -3,58 +3,12 @@
 // its current folder, so that a run of the installer can be checked from outside.
 #include <windows.h>
 
+#include "runtime/owners.h"
+
 #include <string>
 #include <utility>
 
 namespace {
-
-class File {
- public:
-  explicit File(HANDLE handle) noexcept : handle_(handle) {}
-  File(File&& other) noexcept : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
-  File(const File&) = delete;
-  File& operator=(const File&) = delete;
-  File& operator=(File&&) = delete;
-  ~File() {
-    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-  }
-  [[nodiscard]] bool Write(const std::string& text) const noexcept {
-    DWORD written = 0;
-    return handle_ != INVALID_HANDLE_VALUE &&
-           WriteFile(handle_, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
-           written == text.size();
-  }
-
- private:
-  HANDLE handle_;
-};
-
-class Font {
- public:
-  explicit Font(HFONT font) noexcept : font_(font) {}
-  Font(const Font&) = delete;
-  Font& operator=(const Font&) = delete;
-  ~Font() {
-    if (font_ != nullptr) DeleteObject(font_);
-  }
-  [[nodiscard]] HFONT Get() const noexcept { return font_; }
-
- private:
-  HFONT font_;
-};
-
-// Keeps a font selected into a device context for one scope.
-class Selection {
- public:
-  Selection(HDC dc, HGDIOBJ object) noexcept : dc_(dc), previous_(SelectObject(dc, object)) {}
-  Selection(const Selection&) = delete;
-  Selection& operator=(const Selection&) = delete;
-  ~Selection() { SelectObject(dc_, previous_); }
-
- private:
-  HDC dc_;
-  HGDIOBJ previous_;
-};
 
 struct Location {
   std::string path;    // the program's own full path
@@ -91,9 +45,12 @@ struct Location {
 
 [[nodiscard]] bool WriteStartMarker(const Location& location) {
   const std::string markerPath = location.folder + "\\started.txt";
-  const File marker(CreateFileA(markerPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-  return marker.Write(location.path + "\r\n" + CurrentFolder() + "\r\n");
+  const rt::UniqueHandle marker(CreateFileA(markerPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                            FILE_ATTRIBUTE_NORMAL, nullptr));
+  const std::string text = location.path + "\r\n" + CurrentFolder() + "\r\n";
+  DWORD written = 0;
+  return marker && WriteFile(marker.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+         written == text.size();
 }
 
 class ProductWindow {
@@ -155,12 +112,12 @@ class ProductWindow {
     area.left += 24;
     area.top += 24;
     {
-      const Selection font(dc, titleFont_.Get());
+      const rt::ScopedSelection font(dc, titleFont_.get());
       SetTextColor(dc, RGB(22, 131, 196));
       DrawTextA(dc, location_.name.c_str(), -1, &area, DT_SINGLELINE | DT_NOPREFIX);
     }
     area.top += 48;
-    const Selection font(dc, textFont_.Get());
+    const rt::ScopedSelection font(dc, textFont_.get());
     SetTextColor(dc, RGB(40, 40, 40));
     const std::string folderLine = "运行位置：" + location_.folder;
     DrawTextA(dc, folderLine.c_str(), -1, &area, DT_SINGLELINE | DT_NOPREFIX | DT_PATH_ELLIPSIS);
@@ -168,8 +125,8 @@ class ProductWindow {
   }
 
   Location location_;
-  Font titleFont_;
-  Font textFont_;
+  rt::UniqueFont titleFont_;
+  rt::UniqueFont textFont_;
 };
 
 [[nodiscard]] int Run(HINSTANCE instance) {
