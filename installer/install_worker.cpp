@@ -36,8 +36,6 @@ std::atomic<bool> g_workerRunning{false};
 
 void ShowStep(const char* text) noexcept { (void)rt::WriteProperty(标签_日志, rt::prop::kCaption, std::string(text)); }
 
-std::string InstallFolder() noexcept { return rt::ReadTextProperty(标签_安装目录, rt::prop::kCaption); }
-
 // Writes the payload whole. A file that this write created but could not fill
 // goes again; a file that was there before is not this run's to remove.
 [[nodiscard]] bool WriteTemporaryArchive(const InstallSystem& system, const std::string& path) noexcept {

@@ -16,8 +16,6 @@ constexpr const char* kStartQuestionTitle = "温馨提示：";
 constexpr UINT kYesNoInformation = MB_YESNO | MB_ICONINFORMATION;  // 68
 constexpr int kAnswerYes = 5;
 
-std::string InstallFolder() noexcept { return rt::ReadTextProperty(标签_安装目录, rt::prop::kCaption); }
-
 int CreateDesktopShortcut(const InstallSystem& system) noexcept {
   const std::string link = ShortcutFilePath(system.getSpecialFolder(rt::kDesktopFolder), g_productName);
   if (link.empty()) return 0;
@@ -25,6 +23,8 @@ int CreateDesktopShortcut(const InstallSystem& system) noexcept {
 }
 
 }  // namespace
+
+std::string InstallFolder() noexcept { return rt::ReadTextProperty(标签_安装目录, rt::prop::kCaption); }
 
 int32_t BarPosition(int32_t maximum, int32_t percent) noexcept {
   // Each step is rounded to double: the x87 unit would otherwise keep extra

@@ -6,6 +6,10 @@
 
 #include "install_system.h"
 
+// The install folder as 标签_安装目录 shows it now: read afresh each time,
+// since the chooser may replace it while a worker runs.
+[[nodiscard]] std::string InstallFolder() noexcept;
+
 // The bar's position for a percentage: maximum ÷ 100.0 × percent, in double
 // precision, truncated toward zero (maximum 29 and 100 % give 28).
 [[nodiscard]] int32_t BarPosition(int32_t maximum, int32_t percent) noexcept;
