@@ -1,7 +1,6 @@
 #include "runtime/lifecycle.h"
 
 #include <commctrl.h>
-#include <shlwapi.h>
 
 #include <new>
 #include <string>
@@ -10,6 +9,7 @@
 #include "runtime/form_window.h"
 #include "runtime/runtime_state.h"
 #include "runtime/services.h"
+#include "runtime/text.h"
 
 namespace rt {
 
@@ -25,7 +25,8 @@ void ShowFatalErrorBox(int32_t code, const char* message) noexcept {
 bool EnterProgramFolder() noexcept {
   char path[MAX_PATH] = {};
   const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  return length > 0 && length < MAX_PATH && PathRemoveFileSpecA(path) && SetCurrentDirectoryA(path);
+  // No path helper of the shell: its library would be looked up beside the program at load time.
+  return length > 0 && length < MAX_PATH && SetCurrentDirectoryA(FolderOfPath(path).c_str());
 }
 }  // namespace
 

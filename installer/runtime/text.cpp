@@ -43,6 +43,14 @@ std::string WithTrailingBackslash(std::string text) noexcept {
   return text;
 }
 
+std::string FolderOfPath(std::string_view path) noexcept {
+  size_t folderEnd = 0;
+  for (size_t i = 0; i < path.size(); i += CharacterLength(path, i)) {
+    if (path[i] == '\\') folderEnd = i + 1;
+  }
+  return std::string(path.substr(0, folderEnd));
+}
+
 std::string TrimSpaces(std::string_view text) noexcept {
   constexpr std::string_view kFullWidthSpace = "\xA1\xA1";
   // Character by character, so that a full-width space is never taken from

@@ -32,6 +32,9 @@ class TextArray {
 // The text with "\" appended unless its last character already is one.
 [[nodiscard]] std::string WithTrailingBackslash(std::string text) noexcept;
 
+// The path up to and including its last "\" (empty when it has none).
+[[nodiscard]] std::string FolderOfPath(std::string_view path) noexcept;
+
 // Removes ASCII spaces and full-width spaces (0xA1 0xA1) at both ends.
 [[nodiscard]] std::string TrimSpaces(std::string_view text) noexcept;
 

@@ -77,6 +77,18 @@ TEST(TextServices, TrailingBackslashAddedOnlyWhenMissing) {
   for (const auto& [text, expected] : cases) EXPECT_EQ(rt::WithTrailingBackslash(text), expected) << text;
 }
 
+TEST(TextServices, FolderOfPathKeepsItsLastBackslash) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"C:\\Downloads\\installer.exe", "C:\\Downloads\\"},
+      {"C:\\installer.exe", "C:\\"},
+      {"installer.exe", ""},
+      // The second byte 0x5C of a double-byte character is no separator.
+      {"C:\\\x81\\x.exe", "C:\\"},
+      {"C:\\软件\\a.exe", "C:\\软件\\"},
+  };
+  for (const auto& [path, folder] : cases) EXPECT_EQ(rt::FolderOfPath(path), folder) << path;
+}
+
 void ReportToStderr(int32_t code, const char* message) noexcept { std::fprintf(stderr, "fatal %d: %s\n", code, message); }
 
 TEST(TextArrayDeathTest, ReadingOutsideTheElementsIsFatal) {
