@@ -106,7 +106,7 @@ bool Control::HandleCommonMessage(UINT message, WPARAM wParam, LPARAM lParam, LR
 HWND CreateControlWindow(Control& control, const char* className, DWORD style, DWORD exStyle, HWND parent,
                          int left, int top, int width, int height, const char* text) noexcept {
   return CreateWindowExA(exStyle, className, text, style | WS_CHILD | WS_CLIPSIBLINGS, left, top, width, height,
-                         parent, nullptr, Runtime().instance, &control);
+                         parent, nullptr, Runtime().instance, static_cast<Control*>(&control));
 }
 
 }  // namespace rt

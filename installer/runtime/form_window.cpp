@@ -29,7 +29,8 @@ bool FormWindow::Load() noexcept {
   const int left = (GetSystemMetrics(SM_CXSCREEN) - desc_.width) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - desc_.height) / 2;
   owned_.reset(CreateWindowExA(WS_EX_APPWINDOW, kFormClass, desc_.title, WS_POPUP | WS_CLIPCHILDREN, left, top,
-                               desc_.width, desc_.height, nullptr, nullptr, Runtime().instance, this));
+                               desc_.width, desc_.height, nullptr, nullptr, Runtime().instance,
+                               static_cast<Control*>(this)));
   if (!owned_ || !CreateControls()) return false;
   largeIcon_ = LoadProgramIcon(desc_.iconResource, SM_CXICON);
   smallIcon_ = LoadProgramIcon(desc_.iconResource, SM_CXSMICON);

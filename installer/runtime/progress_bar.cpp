@@ -25,9 +25,10 @@ class ProgressBar final : public Control {
                                   WS_CHILD | WS_CLIPSIBLINGS | PBS_SMOOTH | (desc_.visible ? WS_VISIBLE : 0),
                                   desc_.left, desc_.top, desc_.width, desc_.height, parent, nullptr,
                                   Runtime().instance, nullptr);
+    if (window == nullptr) return false;
     Attach(window);
     Show();
-    return window != nullptr;
+    return true;
   }
 
   PropertyStatus Write(int number, const PropertyValue& value) noexcept override {

@@ -6,13 +6,13 @@
 #include <memory>
 #include <vector>
 
+#include "runtime/control.h"
 #include "runtime/lifecycle.h"
 #include "runtime/owners.h"
 
 namespace rt {
 
 class FormWindow;
-class Control;
 
 struct RuntimeState {
   DWORD guiThreadId = 0;
@@ -48,19 +48,19 @@ bool OnGuiThread(Call& call) noexcept {
 // Registers a window class once per process.
 [[nodiscard]] bool RegisterWindowClass(const char* name, WNDPROC procedure, HBRUSH background = nullptr) noexcept;
 
-// The object behind a window of one of our classes: stored on WM_NCCREATE
-// from the create parameter, cleared on WM_NCDESTROY.
-template <class Object>
-Object* ObjectOfWindow(HWND window, UINT message, LPARAM lParam) noexcept {
+// The control behind a window of one of our classes: the create parameter is
+// its Control base, stored on WM_NCCREATE and cleared on WM_NCDESTROY.
+template <class Kind>
+Kind* ObjectOfWindow(HWND window, UINT message, LPARAM lParam) noexcept {
   if (message == WM_NCCREATE) {
-    auto* object = static_cast<Object*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(object));
-    object->Attach(window);
-    return object;
+    auto* control = static_cast<Control*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
+    control->Attach(window);
+    return static_cast<Kind*>(control);
   }
-  auto* object = reinterpret_cast<Object*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  auto* control = reinterpret_cast<Control*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (message == WM_NCDESTROY) SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-  return object;
+  return static_cast<Kind*>(control);
 }
 
 }  // namespace rt
