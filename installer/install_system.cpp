@@ -2,6 +2,8 @@
 
 #include <atomic>
 
+#include "declared_size.h"
+#include "free_space.h"
 #include "main_window.h"
 #include "runtime/lifecycle.h"
 #include "runtime/services.h"
@@ -18,9 +20,16 @@ int UnzipWithMainWindowComponent(const std::string& archivePath, const std::stri
 
 void EndProgram(int32_t exitCode) noexcept { rt::EndProgram(exitCode); }
 
+int64_t DeclaredArchiveSize(const std::string& archivePath) noexcept {
+  return zipc::DeclaredUncompressedTotal(archivePath.c_str());
+}
+
+int64_t FreeBytesForFolder(const std::string& folder) noexcept { return FreeBytesFor(folder); }
+
 constexpr InstallSystem kProgramSystem{
     &rt::ShowMessageBox, &rt::GetSpecialFolder, &FileExists,   &rt::WriteFileBytes, &rt::DeleteFileAt,
     &rt::RunProgram,     &rt::CreateShortcut,   &rt::StartThread, &UnzipWithMainWindowComponent, &EndProgram,
+    &DeclaredArchiveSize, &FreeBytesForFolder,
 };
 
 std::atomic<const InstallSystem*> g_activeSystem{&kProgramSystem};

@@ -22,6 +22,12 @@ struct InstallSystem {
   int (*unzip)(const std::string& archivePath, const std::string& targetFolder) noexcept;
   // The end service; the program's own never returns.
   void (*endProgram)(int32_t exitCode) noexcept;
+  // The bytes the archive's entries unpack to, as its directory declares
+  // them; -1 when it cannot be read.
+  int64_t (*declaredArchiveSize)(const std::string& archivePath) noexcept;
+  // The bytes free on the folder's drive (a folder not made yet: its nearest
+  // existing parent's); -1 when the system cannot tell.
+  int64_t (*freeBytesFor)(const std::string& folder) noexcept;
 };
 
 // The table in use: the program's own unless a test has put another in place.

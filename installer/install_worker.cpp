@@ -4,8 +4,10 @@
 
 #include <atomic>
 #include <string>
+#include <string_view>
 
 #include "embedded.h"
+#include "free_space.h"
 #include "install_paths.h"
 #include "install_system.h"
 #include "main_window.h"
@@ -45,11 +47,23 @@ void ShowStep(const char* text) noexcept { (void)rt::WriteProperty(标签_日志
   return false;
 }
 
-void ReportFailedInstallation(const InstallSystem& system, const std::string& archivePath) noexcept {
+void ReportFailedInstallation(const InstallSystem& system, const std::string& archivePath,
+                              std::string_view message) noexcept {
   (void)system.deleteFile(archivePath);
   (void)rt::WriteProperty(进度条1, rt::prop::kVisible, 0);
   ShowStep(kStepUnpackFailed);
-  (void)system.showMessageBox(kInstallFailed, kPlainBox, nullptr);
+  (void)system.showMessageBox(message, kPlainBox, nullptr);
+}
+
+// Empty when the archive's declared content fits on the install folder's
+// drive (or either figure is unknown); else what the user is told. Measured
+// after the archive is written, since it may sit on that drive too.
+std::string SpaceShortage(const InstallSystem& system, const std::string& archivePath) noexcept {
+  try {
+    return SpaceShortageText(system.declaredArchiveSize(archivePath), system.freeBytesFor(InstallFolder()));
+  } catch (...) {
+    return {};  // no memory for the text: the extraction decides
+  }
 }
 
 void RunInstallation(const InstallSystem& system) noexcept {
@@ -63,13 +77,17 @@ void RunInstallation(const InstallSystem& system) noexcept {
       return;
     }
   }
+  if (const std::string shortage = SpaceShortage(system, archive); !shortage.empty()) {
+    ReportFailedInstallation(system, archive, shortage);
+    return;
+  }
   (void)rt::WriteProperty(进度条1, rt::prop::kVisible, 1);
   ShowStep(kStepUnpacking);
   // Unzip closes the archive before it returns; only then is its result known.
   if (system.unzip(archive, InstallFolder()) == 1) {
     CompleteInstallation(system, archive);
   } else {
-    ReportFailedInstallation(system, archive);
+    ReportFailedInstallation(system, archive, kInstallFailed);
   }
 }
 

@@ -3,6 +3,7 @@
 // written and deleted, which boxes come, what is started, when it ends.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <set>
 #include <string>
@@ -38,6 +39,8 @@ struct PlayedSystem {
   int unzipResult = 1;
   int shortcutResult = 1;
   int answer = 6;  // No
+  int64_t declaredSize = 689707;
+  int64_t freeBytes = int64_t{50} << 30;
   std::function<void()> whileQuestionOpen;
 
   std::vector<std::string> calls;  // in order
@@ -91,10 +94,15 @@ int PlayUnzip(const std::string& archive, const std::string& folder) noexcept {
   return g_system.unzipResult;
 }
 void PlayEndProgram(int32_t code) noexcept { Note("end " + std::to_string(code)); }
+int64_t PlayDeclaredSize(const std::string&) noexcept { return g_system.declaredSize; }
+int64_t PlayFreeBytes(const std::string& folder) noexcept {
+  Note("free space " + folder);
+  return g_system.freeBytes;
+}
 
 constexpr InstallSystem kPlayedSystem{&PlayMessageBox, &PlaySpecialFolder, &PlayFileExists, &PlayWriteFile,
                                       &PlayDeleteFile, &PlayRunProgram,    &PlayCreateShortcut, &PlayStartThread,
-                                      &PlayUnzip,      &PlayEndProgram};
+                                      &PlayUnzip,      &PlayEndProgram,    &PlayDeclaredSize,   &PlayFreeBytes};
 
 void NoBoxFatalError(int32_t code, const char* message) noexcept {
   ADD_FAILURE() << "fatal run-time error " << code << ": " << message;
@@ -144,6 +152,7 @@ TEST_F(InstallWorkerTest, CompletesAfterUnzipSucceededAndDeletesItsOwnArchive) {
   const std::vector<std::string> expected{
       "box ",  // the warning, titled 信息： by the service
       std::string("write ") + kTemporaryArchive,
+      std::string("free space ") + kInstallFolder,
       std::string("unzip ") + kTemporaryArchive + " -> " + kInstallFolder,
       "unzip returns",
       "link C:\\Users\\li.ming\\Desktop\\Lunetra Product I.lnk -> " + kProductExe,
@@ -177,6 +186,7 @@ TEST_F(InstallWorkerTest, FailedExtractionIsReportedAndLeavesTheInstallerOpen) {
     const std::vector<std::string> expected{
         "box ",
         std::string("write ") + kTemporaryArchive,
+        std::string("free space ") + kInstallFolder,
         std::string("unzip ") + kTemporaryArchive + " -> " + kInstallFolder,
         "unzip returns",
         std::string("delete ") + kTemporaryArchive,
@@ -202,6 +212,44 @@ TEST_F(InstallWorkerTest, FailedExtractionIsReportedAndLeavesTheInstallerOpen) {
     g_system.threads.front()();
     EXPECT_EQ(g_system.calls.back(), "end 0");
   }
+}
+
+TEST_F(InstallWorkerTest, TooLittleFreeSpaceUnpacksNothingAndLeavesTheInstallerOpen) {
+  struct Case {
+    int64_t declared, free;
+    bool unpacks;
+  };
+  constexpr int64_t kMB = 1048576;
+  const Case cases[] = {
+      {3 * kMB + 1, 3 * kMB, false},  // one byte short
+      {int64_t{40000} * 65535 * kMB, 200 * kMB, false},  // a bomb's many records over one entry
+      {3 * kMB, 3 * kMB, true},       // just fits
+      {-1, 3 * kMB, true},            // unreadable directory: Unzip reports it
+      {3 * kMB, -1, true},            // the drive cannot tell
+  };
+  for (const Case& c : cases) {
+    g_system = {};
+    g_system.declaredSize = c.declared;
+    g_system.freeBytes = c.free;
+    ClickAndRunWorker();
+    const bool unzipped = std::find(g_system.calls.begin(), g_system.calls.end(),
+                                    std::string("unzip returns")) != g_system.calls.end();
+    EXPECT_EQ(unzipped, c.unpacks) << c.declared << " in " << c.free;
+    if (c.unpacks) continue;
+    const std::vector<std::string> expected{
+        "box ", std::string("write ") + kTemporaryArchive, std::string("free space ") + kInstallFolder,
+        std::string("delete ") + kTemporaryArchive, "box ",
+    };
+    EXPECT_EQ(g_system.calls, expected);
+    EXPECT_TRUE(g_system.files.empty());
+    EXPECT_EQ(StepText(), "2.解压..失败");
+    EXPECT_EQ(BarVisible(), 0);
+    EXPECT_NE(g_system.boxes.back().text.find("磁盘空间不足"), std::string::npos);
+  }
+  // The installer is ready for another try.
+  g_system = {};
+  ClickAndRunWorker();
+  EXPECT_EQ(g_system.calls.back(), "end 0");
 }
 
 TEST_F(InstallWorkerTest, SecondClickStartsNothingWhileAWorkerRuns) {
