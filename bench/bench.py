@@ -66,18 +66,21 @@ def winpath(path):
     return "Z:" + path.replace("/", "\\")
 
 
-def timed(command, target, runs, must_succeed=True):
-    times = []
+def timed(commands, target, runs, must_succeed=True):
+    """Median wall time of each command; the commands take turns run by run,
+    so that a change in the machine's load falls on all of them alike."""
+    times = [[] for _ in commands]
     for _ in range(runs):
-        shutil.rmtree(target, ignore_errors=True)
-        os.makedirs(target)
-        start = time.perf_counter()
-        result = subprocess.run(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        times.append(time.perf_counter() - start)
-        if must_succeed and result.returncode != 0:
-            raise SystemExit("%s failed with %d" % (command[:2], result.returncode))
+        for command, samples in zip(commands, times):
+            shutil.rmtree(target, ignore_errors=True)
+            os.makedirs(target)
+            start = time.perf_counter()
+            result = subprocess.run(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            samples.append(time.perf_counter() - start)
+            if must_succeed and result.returncode != 0:
+                raise SystemExit("%s failed with %d" % (command[:2], result.returncode))
     shutil.rmtree(target, ignore_errors=True)
-    return statistics.median(times)
+    return [statistics.median(samples) for samples in times]
 
 
 def main():
@@ -104,20 +107,24 @@ def main():
         with zipfile.ZipFile(archive) as z:
             entries = len(z.infolist())
             unpacked = sum(i.file_size for i in z.infolist())
-        extract = timed(["wine", args.extract, winpath(archive), winpath(target)], target, runs)
-        miniunz = timed(["wine", args.miniunz, "-x", "-o", winpath(archive), "-d", winpath(target)], target, runs)
-        unzip = timed(["unzip", "-q", "-o", archive, "-d", target], target, runs)
+        extract, miniunz, unzip = timed([
+            ["wine", args.extract, winpath(archive), winpath(target)],
+            ["wine", args.miniunz, "-x", "-o", winpath(archive), "-d", winpath(target)],
+            ["unzip", "-q", "-o", archive, "-d", target],
+        ], target, runs)
         rows.append((title, entries, unpacked, extract, miniunz, unzip))
         print(rows[-1], flush=True)
 
     # Each program's own start and end, timed on an archive that does not exist.
     missing = winpath(os.path.join(archives, "missing.zip"))
-    extract_start = timed(["wine", args.extract, missing, winpath(target)], target, 9, must_succeed=False)
-    miniunz_start = timed(["wine", args.miniunz, "-x", missing], target, 9, must_succeed=False)
+    extract_start, miniunz_start = timed(
+        [["wine", args.extract, missing, winpath(target)], ["wine", args.miniunz, "-x", missing]], target, 9,
+        must_succeed=False)
     with open(args.out, "w") as out:
         out.write("# extract.exe against miniunz.exe and Info-ZIP unzip\n\n")
         out.write(
-            "Median wall time in seconds of several runs into an empty folder on the same disk. Both .exe "
+            "Median wall time in seconds of several runs (the programs taking turns) into an empty folder "
+            "on the same disk. Both .exe "
             "are i686, -O2, static, from the same minizip and zlib sources, and run under the same Wine "
             "(prefix warm, wineserver running); Info-ZIP unzip runs natively on Linux. The times include "
             "each program's start under Wine, measured on an archive that does not exist: extract.exe "

@@ -20,7 +20,7 @@ struct HandleStream {
   char window[kWindowSize];
 };
 
-bool ReadAt(HandleStream& s, unsigned long offset, void* buffer, DWORD size, DWORD& got) {
+bool ReadAt(HandleStream& s, unsigned long offset, void* buffer, DWORD size, DWORD& got) noexcept {
   LONG high = 0;
   if (SetFilePointer(s.file.Get(), static_cast<LONG>(offset), &high, FILE_BEGIN) == INVALID_SET_FILE_POINTER &&
       GetLastError() != NO_ERROR) {
@@ -29,9 +29,9 @@ bool ReadAt(HandleStream& s, unsigned long offset, void* buffer, DWORD size, DWO
   return ReadFile(s.file.Get(), buffer, size, &got, nullptr) != FALSE;
 }
 
-voidpf ZCALLBACK OpenStream(voidpf opaque, const char*, int) { return opaque; }
+voidpf ZCALLBACK OpenStream(voidpf opaque, const char*, int) noexcept { return opaque; }
 
-uLong ZCALLBACK ReadStream(voidpf, voidpf stream, void* buffer, uLong size) {
+uLong ZCALLBACK ReadStream(voidpf, voidpf stream, void* buffer, uLong size) noexcept {
   auto& s = *static_cast<HandleStream*>(stream);
   auto* out = static_cast<char*>(buffer);
   uLong done = 0;
@@ -59,13 +59,13 @@ uLong ZCALLBACK ReadStream(voidpf, voidpf stream, void* buffer, uLong size) {
   return done;
 }
 
-uLong ZCALLBACK WriteStream(voidpf, voidpf, const void*, uLong) { return 0; }
+uLong ZCALLBACK WriteStream(voidpf, voidpf, const void*, uLong) noexcept { return 0; }
 
-long ZCALLBACK TellStream(voidpf, voidpf stream) {
+long ZCALLBACK TellStream(voidpf, voidpf stream) noexcept {
   return static_cast<long>(static_cast<HandleStream*>(stream)->position);
 }
 
-long ZCALLBACK SeekStream(voidpf, voidpf stream, uLong offset, int origin) {
+long ZCALLBACK SeekStream(voidpf, voidpf stream, uLong offset, int origin) noexcept {
   auto& s = *static_cast<HandleStream*>(stream);
   unsigned long base = 0;
   switch (origin) {
@@ -83,12 +83,12 @@ long ZCALLBACK SeekStream(voidpf, voidpf stream, uLong offset, int origin) {
   return 0;
 }
 
-int ZCALLBACK CloseStream(voidpf, voidpf stream) {
+int ZCALLBACK CloseStream(voidpf, voidpf stream) noexcept {
   delete static_cast<HandleStream*>(stream);
   return 0;
 }
 
-int ZCALLBACK TestStreamError(voidpf, voidpf stream) { return static_cast<HandleStream*>(stream)->failed ? 1 : 0; }
+int ZCALLBACK TestStreamError(voidpf, voidpf stream) noexcept { return static_cast<HandleStream*>(stream)->failed ? 1 : 0; }
 
 }  // namespace
 
