@@ -52,6 +52,6 @@ for _ in $(seq 300); do [ -f "$shots/exit-code" ] && break; sleep 0.1; done
 echo "run: installer ended with exit code $(cat "$shots/exit-code")"
 echo "run: installed into C:\\Lunetra软件\\$product:"
 (cd "$target_unix" && find . -mindepth 1 | sort | sed 's/^/  /')
-desktop=$(ls "$drive_c"/users/*/Desktop/"$product.lnk" 2>/dev/null | head -n 1)
+desktop=$(ls "$drive_c"/users/*/Desktop/"$product.lnk" 2>/dev/null || true)
 echo "run: desktop shortcut: ${desktop:-none}"
 echo "run: screenshots in $shots"

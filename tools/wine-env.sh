@@ -29,6 +29,12 @@ wine_prepare_prefix() {
     wineserver -w
     touch "$WINEPREFIX/.ready"
   fi
+  # Wine links the user's Desktop, Documents, ... to the Unix home folder; the
+  # tests' shortcuts and files belong inside the prefix, not in $HOME.
+  local link
+  for link in "$WINEPREFIX"/drive_c/users/*/*; do
+    if [ -L "$link" ]; then rm -f "$link" && mkdir -p "$link"; fi
+  done
   wineserver -p >/dev/null 2>&1
   wine cmd /c exit >/dev/null 2>&1 </dev/null
 }
