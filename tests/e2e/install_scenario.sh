@@ -8,24 +8,10 @@
 # Each scenario installs into its own D: drive (a folder of its own) and puts
 # back what it changes in the Wine prefix. Screenshots go to
 # BUILD_DIR/artifacts/e2e/SCENARIO-*.png.
-set -euo pipefail
-scenario=$1 build=$(cd "$2" && pwd) payload=$3 brand=${4%\\} product=$5
-here=$(cd "$(dirname "$0")" && pwd)
-root=$(cd "$here/../.." && pwd)
-# shellcheck source=../../tools/gui-driver.sh
-source "$root/tools/gui-driver.sh"
-bin=$build/bin
-shots=$build/artifacts/e2e
-work=$build/e2e/$scenario
-mkdir -p "$shots"
+# shellcheck source=scenario_common.sh
+source "$(dirname "$0")/scenario_common.sh" "$@"
 rm -rf "$work" "$shots/$scenario"-*.png
 mkdir -p "$work/drive" "$work/expected"
-
-fail() { echo "FAIL [$scenario]: $*" >&2; exit 1; }
-shot() { gui_shot "$shots/$scenario-$1.png"; }
-# A Windows program's output, from the ANSI code page (GBK) to this shell's UTF-8.
-win() { wine "$@" 2>/dev/null </dev/null | tr -d '\r' | iconv -f GBK -t UTF-8; }
-unix_path() { winepath -u "$1" 2>/dev/null | tr -d '\r'; }
 
 # The scenario's own drive D:, put back afterwards.
 d_link=$WINEPREFIX/dosdevices/d:
