@@ -66,12 +66,7 @@ listing() {
 }
 listing >"$work/before.txt"
 
-cd "$work"
-wine "$bin/installer.exe" >/dev/null 2>&1 &
-installer_pid=$!
-main=$(gui_wait_window "安装程序" 30) || fail "the installer's window did not appear"
-sleep 1
-shot 1-start
+start_installer
 eval "$(xdotool getwindowgeometry --shell "$main")"
 folder=$(wine "$bin/caption_probe.exe" $((X + 1 + 7 + 116)) $((Y + 1 + 367 + 12)) 2>/dev/null | iconv -f GBK -t UTF-8)
 

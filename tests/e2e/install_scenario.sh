@@ -60,13 +60,7 @@ case $scenario in
     ;;
 esac
 
-# Started from another folder: the installer makes its own folder the current one.
-cd "$work"
-wine "$bin/installer.exe" >/dev/null 2>&1 &
-installer_pid=$!
-main=$(gui_wait_window "安装程序" 30) || fail "the installer's window did not appear"
-sleep 1
-shot 1-start
+start_installer
 
 gui_click "$main" 124 295  # the install button
 box=$(gui_wait_window "信息：" 20) || fail "no warning after the click"
