@@ -35,8 +35,9 @@ wine_prepare_prefix() {
   for link in "$WINEPREFIX"/drive_c/users/*/*; do
     if [ -L "$link" ]; then rm -f "$link" && mkdir -p "$link"; fi
   done
-  wineserver -p >/dev/null 2>&1
-  wine cmd /c exit >/dev/null 2>&1 </dev/null
+  # -p answers 2 when this prefix's server already runs: that is fine too.
+  wineserver -p >/dev/null 2>&1 || true
+  wine cmd /c exit >/dev/null 2>&1 </dev/null || { echo "wine: cannot start a program in $WINEPREFIX" >&2; return 1; }
 }
 
 wine_stop() {
