@@ -41,6 +41,7 @@ ZipResult ZipReader::OpenZipFile(const char* archivePath) noexcept {
   opened_ = true;
   zlib_filefunc_def functions{};
   if (FillHandleFileFunctions(functions, file)) archive_ = UnzArchive(unzOpen2(archivePath, &functions));
+  if (archive_) file_ = file;
   currentIndex_ = archive_ ? 0 : -1;
   return kZipOk;
 }
@@ -93,6 +94,8 @@ ZipResult ZipReader::ReadEntry(int index, ZipEntry& entry) noexcept {
   }
   // A stored name that does not fit is refused rather than cut short.
   if (info.size_filename >= MAX_PATH) return kZipBadName;
+  // A NUL byte would cut the name short: the data would land under its prefix.
+  if (std::memchr(name, '\0', info.size_filename) != nullptr) return kZipBadName;
   if ((info.flag & kEncryptedFlag) != 0) return kZipEncrypted;
   if (info.compression_method != 0 && info.compression_method != Z_DEFLATED) return kZipBadLocalHeader;
 
@@ -109,6 +112,9 @@ ZipResult ZipReader::ReadEntry(int index, ZipEntry& entry) noexcept {
     extra.resize(static_cast<std::size_t>(extraLength));
     if (extraLength > 0 && unzGetLocalExtrafield(archive_.Get(), extra.data(), static_cast<unsigned>(extraLength)) != extraLength) {
       return kZipBadExtraField;
+    }
+    if (!LocalNameMatches(std::string_view(name, info.size_filename), static_cast<unsigned>(extraLength))) {
+      return kZipBadLocalHeader;
     }
   }
 
@@ -169,8 +175,24 @@ ZipResult ZipReader::CopyCurrentMember(HANDLE output, uint32_t size) noexcept {
   return member.Close() == UNZ_OK ? kZipOk : kZipCopyFailed;
 }
 
+// minizip compares only the local name's length: a central name that
+// differs would put the member's data where its local header does not say.
+// The stream seeks before each of its reads, so reading here disturbs nothing.
+bool ZipReader::LocalNameMatches(std::string_view name, unsigned extraLength) noexcept {
+  const ZPOS64_T data = unzGetCurrentFileZStreamPos64(archive_.Get());
+  if (data < name.size() + extraLength) return false;
+  LONG high = static_cast<LONG>((data - name.size() - extraLength) >> 32);
+  const auto low = static_cast<LONG>(static_cast<DWORD>(data - name.size() - extraLength));
+  if (SetFilePointer(file_, low, &high, FILE_BEGIN) == INVALID_SET_FILE_POINTER && GetLastError() != NO_ERROR) return false;
+  char local[MAX_PATH];
+  DWORD got = 0;
+  return ReadFile(file_, local, static_cast<DWORD>(name.size()), &got, nullptr) && got == name.size() &&
+         name == std::string_view(local, got);
+}
+
 void ZipReader::CloseZipFile() noexcept {
   archive_.Reset();
+  file_ = INVALID_HANDLE_VALUE;
   opened_ = false;
   currentIndex_ = -1;
   cachedIndex_ = -1;

@@ -3,6 +3,7 @@
 // entry's data into a new file. Belongs to one extraction call and thread.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "unique_resource.h"
 #include "zip_entry.h"
@@ -36,8 +37,10 @@ class ZipReader {
   [[nodiscard]] bool GoToEntry(int index) noexcept;
   [[nodiscard]] ZipResult ReadEntry(int index, ZipEntry& entry) noexcept;
   [[nodiscard]] ZipResult CopyCurrentMember(HANDLE output, uint32_t size) noexcept;
+  [[nodiscard]] bool LocalNameMatches(std::string_view name, unsigned extraLength) noexcept;
 
   UnzArchive archive_;
+  HANDLE file_ = INVALID_HANDLE_VALUE;  // borrowed: minizip's stream owns it
   bool opened_ = false;
   int currentIndex_ = -1;  // minizip's current entry, -1 when unknown
   ZipEntry cached_;

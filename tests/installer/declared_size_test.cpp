@@ -2,8 +2,6 @@
 // overlapping-entry bomb included.
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "archive_builder.h"
 #include "declared_size.h"
 #include "scratch_folder.h"
@@ -11,22 +9,6 @@
 namespace {
 
 using ziptest::Member;
-
-// The archive of one member with its central record repeated `copies` times,
-// each pointing at the same local entry, and the end record made to agree.
-std::string OverlappingBomb(const Member& member, uint16_t copies) {
-  const ziptest::Archive one = ziptest::BuildArchive({member});
-  const std::size_t endRecord = one.bytes.size() - 22;
-  const std::string record = one.bytes.substr(one.centralDirectoryOffset, endRecord - one.centralDirectoryOffset);
-  std::string bytes = one.bytes.substr(0, one.centralDirectoryOffset);
-  for (uint16_t i = 0; i < copies; ++i) bytes += record;
-  std::string end = one.bytes.substr(endRecord);
-  const uint32_t directorySize = static_cast<uint32_t>(record.size() * copies);
-  std::memcpy(&end[8], &copies, 2);
-  std::memcpy(&end[10], &copies, 2);
-  std::memcpy(&end[12], &directorySize, 4);
-  return bytes + end;
-}
 
 class DeclaredSizeTest : public ::testing::Test {
  protected:
@@ -54,7 +36,7 @@ TEST_F(DeclaredSizeTest, SumsEveryCentralRecord) {
 
 TEST_F(DeclaredSizeTest, OverlappingEntryBombDeclaresEveryCopy) {
   const Member megabyte{.name = "zeros.bin", .data = std::string(1048576, '\0')};
-  const std::string bomb = OverlappingBomb(megabyte, 5000);
+  const std::string bomb = ziptest::OverlappingBomb(megabyte, 5000);
   ASSERT_LT(bomb.size(), 1048576u) << "the bomb is small on disk";
   EXPECT_EQ(TotalOf(bomb), int64_t{5000} * 1048576);
 }

@@ -131,6 +131,21 @@ std::string EmptyDirectoryArchive(const std::vector<Member>& members) {
   return archive.bytes;
 }
 
+std::string OverlappingBomb(const Member& member, uint16_t copies, const std::function<std::string(uint16_t)>& renamed) {
+  const Archive one = BuildArchive({member});
+  const std::size_t endRecord = one.bytes.size() - 22;
+  const std::string record = one.bytes.substr(one.centralDirectoryOffset, endRecord - one.centralDirectoryOffset);
+  std::string directory;
+  for (uint16_t i = 0; i < copies; ++i) {
+    std::string copy = record;
+    if (renamed) copy.replace(46, member.name.size(), renamed(i));
+    directory += copy;
+  }
+  std::string bytes = one.bytes.substr(0, one.centralDirectoryOffset) + directory;
+  PutEndRecord(bytes, copies, directory.size(), one.centralDirectoryOffset);
+  return bytes;
+}
+
 bool WriteBytes(const std::string& path, std::string_view bytes) {
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (file == nullptr) return false;

@@ -4,6 +4,7 @@
 // open to being set wrong on purpose.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -46,6 +47,13 @@ struct Archive {
 // The archive of the given members with nothing but the end record's count
 // and offset changed: the directory lists no entries.
 [[nodiscard]] std::string EmptyDirectoryArchive(const std::vector<Member>& members);
+
+// An overlapping-entry bomb: `member` stored once and `copies` central
+// records all pointing at its one local entry, the end record made to agree.
+// `renamed`, when given, names record k instead (keep the length: minizip
+// checks only that against the local header).
+[[nodiscard]] std::string OverlappingBomb(const Member& member, uint16_t copies,
+                                          const std::function<std::string(uint16_t)>& renamed = {});
 
 [[nodiscard]] uint32_t Crc32(std::string_view data);
 
