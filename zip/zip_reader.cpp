@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ansi_path.h"
+#include "end_record.h"
 #include "entry_metadata.h"
 #include "entry_name.h"
 #include "folders.h"
@@ -41,6 +42,8 @@ ZipResult ZipReader::OpenZipFile(const char* archivePath) noexcept {
   opened_ = true;
   zlib_filefunc_def functions{};
   if (FillHandleFileFunctions(functions, file)) archive_ = UnzArchive(unzOpen2(archivePath, &functions));
+  // A cut or miscounted end record would drop entries without an error.
+  if (archive_ && !DirectoryMatchesEndRecord(file, static_cast<uint32_t>(EntryCount()))) archive_.Reset();
   if (archive_) file_ = file;
   currentIndex_ = archive_ ? 0 : -1;
   return kZipOk;
@@ -128,6 +131,10 @@ ZipResult ZipReader::ReadEntry(int index, ZipEntry& entry) noexcept {
     std::memcpy(entry.name, name, sizeof name);
   }
   entry.attributes = AttributesFromExternal(info.external_fa);
+  // A folder holds no data: one that declares some is a damaged file entry.
+  if ((entry.attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 && (info.compressed_size != 0 || info.uncompressed_size != 0)) {
+    return kZipBadLocalHeader;
+  }
   entry.compressedSize = info.compressed_size;
   entry.uncompressedSize = info.uncompressed_size;
   SetTimesFromDos(info.dosDate, entry);
