@@ -26,29 +26,29 @@ def deflate(data):
     return compressor.compress(data) + compressor.flush()
 
 
-def entry_record(spec):
+def entry_record(argument):
     """(name bytes, method, flags, data, crc, size, external attributes) of one ENTRY."""
-    if spec.endswith("/"):
-        return spec.encode("gbk"), STORED, 0, b"", 0, 0, ATTR_FOLDER
-    name, sep, path = spec.partition("=")
+    if argument.endswith("/"):
+        return argument.encode("gbk"), STORED, 0, b"", 0, 0, ATTR_FOLDER
+    name, sep, path = argument.partition("=")
     if not sep or not name or not path:
-        raise ValueError(f"an entry is NAME=FILE or NAME/, not {spec!r}")
+        raise ValueError(f"an entry is NAME=FILE or NAME/, not {argument!r}")
     with open(path, "rb") as source:
         content = source.read()
     return (name.encode("gbk"), DEFLATED, FLAG_MAXIMUM, deflate(content),
             zlib.crc32(content), len(content), ATTR_FILE)
 
 
-def build(specs):
+def build(arguments):
     local, central = bytearray(), bytearray()
-    for spec in specs:
-        name, method, flags, data, crc, size, attributes = entry_record(spec)
+    for argument in arguments:
+        name, method, flags, data, crc, size, attributes = entry_record(argument)
         offset = len(local)
         fields = (NEEDED, flags, method, DOS_TIME, DOS_DATE, crc, len(data), size, len(name))
         local += struct.pack("<IHHHHHIIIHH", 0x04034B50, *fields, 0) + name + data
         central += struct.pack("<IHHHHHHIIIHHHHHII", 0x02014B50, MADE_BY, *fields,
                                0, 0, 0, 0, attributes, offset) + name
-    end = struct.pack("<IHHHHIIH", 0x06054B50, 0, 0, len(specs), len(specs),
+    end = struct.pack("<IHHHHIIH", 0x06054B50, 0, 0, len(arguments), len(arguments),
                       len(central), len(local), 0)
     return bytes(local + central + end)
 
