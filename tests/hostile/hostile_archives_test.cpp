@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "archive_builder.h"
@@ -136,6 +137,62 @@ TEST_F(HostileArchiveTest, NamesWindowsResolvesElsewhereAreRefusedBeforeWriting)
     EXPECT_EQ(Run(ziptest::BuildArchive({good, hostile}).bytes), 0) << name;
     EXPECT_EQ(hosted.host.events, std::vector<int>{0}) << name;
     EXPECT_EQ(TargetContents(), std::vector<std::string>{}) << name;
+  }
+}
+
+// The directory as the end record declares it: a record cut short, counts or
+// a size that disagree with the central records would drop entries silently.
+TEST_F(HostileArchiveTest, EndRecordDisagreeingWithTheDirectoryIsRefusedBeforeWriting) {
+  const std::vector<Member> members = {Member{.name = "a.txt", .data = "first"}, Member{.name = "b.txt", .data = "second"},
+                                       Member{.name = "c.txt", .data = "last"}};
+  const std::string whole = ziptest::BuildArchive(members).bytes;
+  const std::size_t end = whole.size() - 22;
+  const auto withBytes = [&](std::vector<std::pair<std::size_t, char>> changes) {
+    std::string bytes = whole;
+    for (const auto& [at, value] : changes) bytes[at] = value;
+    return bytes;
+  };
+  struct Case {
+    const char* what;
+    std::string bytes;
+  } const cases[] = {
+      {"cut after the disk numbers", whole.substr(0, end + 7)},
+      {"cut before the comment length", whole.substr(0, end + 20)},
+      {"cut inside the comment length", whole.substr(0, end + 21)},
+      {"comment longer than the file", withBytes({{end + 20, 5}})},
+      {"both counts lowered", withBytes({{end + 8, 2}, {end + 10, 2}})},
+      {"entries on this disk lowered", withBytes({{end + 8, 2}})},
+      {"total entries raised", withBytes({{end + 10, 4}})},
+      {"directory size one short", withBytes({{end + 12, static_cast<char>(whole[end + 12] - 1)}})},
+  };
+  for (const auto& c : cases) {
+    hosted.host.events.clear();
+    EXPECT_EQ(Run(c.bytes), 0) << c.what;
+    EXPECT_EQ(hosted.host.events, (std::vector<int>{0})) << c.what;
+    EXPECT_TRUE(TargetContents().empty()) << c.what;
+    ziptest::RemoveTree(target);
+  }
+  EXPECT_EQ(Run(whole), 1);
+}
+
+// A folder holds no data: a file entry given the folder bit must not turn
+// into an empty folder while its data is dropped.
+TEST_F(HostileArchiveTest, FolderEntryDeclaringDataIsRefusedBeforeWriting) {
+  const Member first{.name = "a.txt", .data = "first"};
+  struct Case {
+    const char* what;
+    Member folder;
+  } const cases[] = {
+      {"deflated data", Member{.name = "data.bin", .data = "payload", .externalAttributes = 0x30}},
+      {"stored data", Member{.name = "data.bin", .data = "payload", .method = 0, .externalAttributes = 0x10}},
+      {"declared size only", Member{.name = "data/", .data = "", .method = 0, .externalAttributes = 0x10, .uncompressedSize = 7}},
+  };
+  for (const auto& c : cases) {
+    hosted.host.events.clear();
+    EXPECT_EQ(Run(ziptest::BuildArchive({first, c.folder}).bytes), 0) << c.what;
+    EXPECT_EQ(hosted.host.events, (std::vector<int>{0})) << c.what;
+    EXPECT_TRUE(TargetContents().empty()) << c.what;
+    ziptest::RemoveTree(target);
   }
 }
 
