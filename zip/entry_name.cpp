@@ -37,10 +37,16 @@ bool IsSafeComponent(std::string_view component, bool last) noexcept {
   return !IsDeviceName(component);
 }
 
+// A lead byte without its trail byte, or a pair the code page does not
+// define, is a name the file system would store as some other name.
+bool IsValidAnsi(std::string_view name) noexcept {
+  return MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, name.data(), static_cast<int>(name.size()), nullptr, 0) > 0;
+}
+
 }  // namespace
 
 bool IsSafeEntryName(std::string_view name) noexcept {
-  if (name.empty() || IsSeparator(name.front())) return false;
+  if (name.empty() || IsSeparator(name.front()) || !IsValidAnsi(name)) return false;
   std::size_t start = 0;
   for (std::size_t at = 0; at < name.size(); at += CharLength(name, at)) {
     if (name[at] == ':') return false;

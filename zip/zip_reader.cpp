@@ -131,9 +131,14 @@ ZipResult ZipReader::ReadEntry(int index, ZipEntry& entry) noexcept {
     std::memcpy(entry.name, name, sizeof name);
   }
   entry.attributes = AttributesFromExternal(info.external_fa);
-  // A folder holds no data: one that declares some is a damaged file entry.
-  if ((entry.attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 && (info.compressed_size != 0 || info.uncompressed_size != 0)) {
-    return kZipBadLocalHeader;
+  // A folder holds no data and its name ends in a separator: anything else
+  // marked as a folder is a damaged file entry whose file would go missing.
+  if ((entry.attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    const std::string_view folderName(entry.name);
+    if (info.compressed_size != 0 || info.uncompressed_size != 0 || folderName.empty() ||
+        LastSeparator(folderName) != folderName.size() - 1) {
+      return kZipBadLocalHeader;
+    }
   }
   entry.compressedSize = info.compressed_size;
   entry.uncompressedSize = info.uncompressed_size;

@@ -177,7 +177,7 @@ TEST_F(HostileArchiveTest, EndRecordDisagreeingWithTheDirectoryIsRefusedBeforeWr
 
 // A folder holds no data: a file entry given the folder bit must not turn
 // into an empty folder while its data is dropped.
-TEST_F(HostileArchiveTest, FolderEntryDeclaringDataIsRefusedBeforeWriting) {
+TEST_F(HostileArchiveTest, FolderEntryDeclaringDataOrAFileNameIsRefusedBeforeWriting) {
   const Member first{.name = "a.txt", .data = "first"};
   struct Case {
     const char* what;
@@ -186,6 +186,8 @@ TEST_F(HostileArchiveTest, FolderEntryDeclaringDataIsRefusedBeforeWriting) {
       {"deflated data", Member{.name = "data.bin", .data = "payload", .externalAttributes = 0x30}},
       {"stored data", Member{.name = "data.bin", .data = "payload", .method = 0, .externalAttributes = 0x10}},
       {"declared size only", Member{.name = "data/", .data = "", .method = 0, .externalAttributes = 0x10, .uncompressedSize = 7}},
+      {"an empty file marked as a folder", Member{.name = "empty.dat", .data = "", .method = 0, .externalAttributes = 0x10}},
+      {"a Unix folder bit on a file name", Member{.name = "empty.dat", .data = "", .method = 0, .externalAttributes = 0x41ED0000}},
   };
   for (const auto& c : cases) {
     hosted.host.events.clear();

@@ -51,7 +51,7 @@ TEST(EntryName, NamesThatLeaveTheFolderOrNameDevicesAreRefused) {
   for (const std::string& name : std::vector<std::string>
        {"", "../x", "a/../b", "..\\x", "a\\..\\..\\b", "..", "/abs", "\\abs", "C:x", "C:/x", "a:b", "f.txt:stream",
         "CON", "con.txt", "dir/NUL", "Nul.tar.gz", "AUX", "prn", "LPT1.log", "COM9", "com1 .txt", "a./b", "a /b",
-        "trailing.", "trailing ", "dir/./f", "a//b"}) {
+        "trailing.", "trailing ", "dir/./f", "a//b", "license.tx\xD6", "a\xFF\x30.txt"}) {
     EXPECT_FALSE(zipc::IsSafeEntryName(name)) << name;
   }
 }
