@@ -15,13 +15,13 @@ int64_t DeclaredUncompressedTotal(const char* archivePath) noexcept {
   const UnzArchive archive(unzOpen2(archivePath, &functions));
   if (!archive) return -1;
   unz_global_info global{};
-  if (unzGetGlobalInfo(archive.Get(), &global) != UNZ_OK) return -1;
+  if (unzGetGlobalInfo(archive.get(), &global) != UNZ_OK) return -1;
   if (global.number_entry == 0) return 0;  // minizip finds no first file then
   int64_t total = 0;
-  int walk = unzGoToFirstFile(archive.Get());
-  for (; walk == UNZ_OK; walk = unzGoToNextFile(archive.Get())) {
+  int walk = unzGoToFirstFile(archive.get());
+  for (; walk == UNZ_OK; walk = unzGoToNextFile(archive.get())) {
     unz_file_info info{};
-    if (unzGetCurrentFileInfo(archive.Get(), &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK) return -1;
+    if (unzGetCurrentFileInfo(archive.get(), &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK) return -1;
     total += static_cast<int64_t>(info.uncompressed_size);
   }
   return walk == UNZ_END_OF_LIST_OF_FILE ? total : -1;

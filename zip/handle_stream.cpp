@@ -22,11 +22,11 @@ struct HandleStream {
 
 bool ReadAt(HandleStream& s, unsigned long offset, void* buffer, DWORD size, DWORD& got) noexcept {
   LONG high = 0;
-  if (SetFilePointer(s.file.Get(), static_cast<LONG>(offset), &high, FILE_BEGIN) == INVALID_SET_FILE_POINTER &&
+  if (SetFilePointer(s.file.get(), static_cast<LONG>(offset), &high, FILE_BEGIN) == INVALID_SET_FILE_POINTER &&
       GetLastError() != NO_ERROR) {
     return false;
   }
-  return ReadFile(s.file.Get(), buffer, size, &got, nullptr) != FALSE;
+  return ReadFile(s.file.get(), buffer, size, &got, nullptr) != FALSE;
 }
 
 voidpf ZCALLBACK OpenStream(voidpf opaque, const char*, int) noexcept { return opaque; }
@@ -72,7 +72,7 @@ long ZCALLBACK SeekStream(voidpf, voidpf stream, uLong offset, int origin) noexc
     case ZLIB_FILEFUNC_SEEK_SET: base = 0; break;
     case ZLIB_FILEFUNC_SEEK_CUR: base = s.position; break;
     case ZLIB_FILEFUNC_SEEK_END: {
-      const DWORD size = GetFileSize(s.file.Get(), nullptr);
+      const DWORD size = GetFileSize(s.file.get(), nullptr);
       if (size == INVALID_FILE_SIZE) return -1;
       base = size;
       break;

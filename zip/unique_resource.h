@@ -5,46 +5,19 @@
 
 #include <unzip.h>
 
+#include "unique_owner.h"
+
 #include <utility>
 
 namespace zipc {
 
 template <class Handle, class Traits>
-class UniqueResource {
- public:
-  UniqueResource() noexcept = default;
-  explicit UniqueResource(Handle handle) noexcept : handle_(handle) {}
-  UniqueResource(UniqueResource&& other) noexcept : handle_(other.Release()) {}
-  UniqueResource& operator=(UniqueResource&& other) noexcept {
-    if (this != &other) Reset(other.Release());
-    return *this;
-  }
-  UniqueResource(const UniqueResource&) = delete;
-  UniqueResource& operator=(const UniqueResource&) = delete;
-  ~UniqueResource() { Reset(); }
-
-  [[nodiscard]] Handle Get() const noexcept { return handle_; }
-  [[nodiscard]] explicit operator bool() const noexcept { return Traits::Valid(handle_); }
-  [[nodiscard]] Handle Release() noexcept { return std::exchange(handle_, Traits::kEmpty); }
-  void Reset(Handle handle = Traits::kEmpty) noexcept {
-    const Handle old = std::exchange(handle_, handle);
-    if (Traits::Valid(old)) Traits::Close(old);
-  }
-
- private:
-  Handle handle_ = Traits::kEmpty;
-};
-
-struct FileHandleTraits {
-  static inline const HANDLE kEmpty = INVALID_HANDLE_VALUE;
-  static bool Valid(HANDLE h) noexcept { return h != nullptr && h != INVALID_HANDLE_VALUE; }
-  static void Close(HANDLE h) noexcept { CloseHandle(h); }
-};
-using UniqueHandle = UniqueResource<HANDLE, FileHandleTraits>;
+using UniqueResource = common::UniqueOwner<Handle, Traits>;
+using common::UniqueHandle;
 
 // unzClose also closes the archive file that minizip reads through.
 struct UnzArchiveTraits {
-  static constexpr unzFile kEmpty = nullptr;
+  static unzFile Empty() noexcept { return nullptr; }
   static bool Valid(unzFile f) noexcept { return f != nullptr; }
   static void Close(unzFile f) noexcept { unzClose(f); }
 };

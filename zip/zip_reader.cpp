@@ -43,7 +43,7 @@ ZipResult ZipReader::OpenZipFile(const char* archivePath) noexcept {
   zlib_filefunc_def functions{};
   if (FillHandleFileFunctions(functions, file)) archive_ = UnzArchive(unzOpen2(archivePath, &functions));
   // A cut or miscounted end record would drop entries without an error.
-  if (archive_ && !DirectoryMatchesEndRecord(file, static_cast<uint32_t>(EntryCount()))) archive_.Reset();
+  if (archive_ && !DirectoryMatchesEndRecord(file, static_cast<uint32_t>(EntryCount()))) archive_.reset();
   if (archive_) file_ = file;
   currentIndex_ = archive_ ? 0 : -1;
   return kZipOk;
@@ -51,17 +51,17 @@ ZipResult ZipReader::OpenZipFile(const char* archivePath) noexcept {
 
 int ZipReader::EntryCount() const noexcept {
   unz_global_info info{};
-  if (!archive_ || unzGetGlobalInfo(archive_.Get(), &info) != UNZ_OK) return 0;
+  if (!archive_ || unzGetGlobalInfo(archive_.get(), &info) != UNZ_OK) return 0;
   return static_cast<int>(info.number_entry);
 }
 
 bool ZipReader::GoToEntry(int index) noexcept {
   if (currentIndex_ < 0 || index < currentIndex_) {
-    if (unzGoToFirstFile(archive_.Get()) != UNZ_OK) return false;
+    if (unzGoToFirstFile(archive_.get()) != UNZ_OK) return false;
     currentIndex_ = 0;
   }
   while (currentIndex_ < index) {
-    if (unzGoToNextFile(archive_.Get()) != UNZ_OK) {
+    if (unzGoToNextFile(archive_.get()) != UNZ_OK) {
       currentIndex_ = -1;
       return false;
     }
@@ -92,7 +92,7 @@ ZipResult ZipReader::ReadEntry(int index, ZipEntry& entry) noexcept {
   if (!GoToEntry(index)) return kZipBadLocalHeader;
   unz_file_info info{};
   char name[MAX_PATH] = {};
-  if (unzGetCurrentFileInfo(archive_.Get(), &info, name, sizeof name, nullptr, 0, nullptr, 0) != UNZ_OK) {
+  if (unzGetCurrentFileInfo(archive_.get(), &info, name, sizeof name, nullptr, 0, nullptr, 0) != UNZ_OK) {
     return kZipBadLocalHeader;
   }
   // A stored name that does not fit is refused rather than cut short.
@@ -108,12 +108,12 @@ ZipResult ZipReader::ReadEntry(int index, ZipEntry& entry) noexcept {
   {
     int method = 0;
     int level = 0;
-    if (unzOpenCurrentFile2(archive_.Get(), &method, &level, 1) != UNZ_OK) return kZipBadLocalHeader;
-    OpenMember member(archive_.Get());
-    const int extraLength = unzGetLocalExtrafield(archive_.Get(), nullptr, 0);
+    if (unzOpenCurrentFile2(archive_.get(), &method, &level, 1) != UNZ_OK) return kZipBadLocalHeader;
+    OpenMember member(archive_.get());
+    const int extraLength = unzGetLocalExtrafield(archive_.get(), nullptr, 0);
     if (extraLength < 0) return kZipBadExtraField;
     extra.resize(static_cast<std::size_t>(extraLength));
-    if (extraLength > 0 && unzGetLocalExtrafield(archive_.Get(), extra.data(), static_cast<unsigned>(extraLength)) != extraLength) {
+    if (extraLength > 0 && unzGetLocalExtrafield(archive_.get(), extra.data(), static_cast<unsigned>(extraLength)) != extraLength) {
       return kZipBadExtraField;
     }
     if (!LocalNameMatches(std::string_view(name, info.size_filename), static_cast<unsigned>(extraLength))) {
@@ -162,9 +162,9 @@ ZipResult ZipReader::UnzipEntryToFile(int index, const char* outputPath) noexcep
   UniqueHandle output(CreateFileA(outputPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, entry.attributes, nullptr));
   if (!output) return kZipCannotOpenFile;
 
-  const ZipResult copied = CopyCurrentMember(output.Get(), entry.uncompressedSize);
-  if (copied == kZipOk && GetFileType(output.Get()) == FILE_TYPE_DISK) {
-    (void)SetFileTime(output.Get(), &entry.creationTime, &entry.lastAccessTime, &entry.lastWriteTime);
+  const ZipResult copied = CopyCurrentMember(output.get(), entry.uncompressedSize);
+  if (copied == kZipOk && GetFileType(output.get()) == FILE_TYPE_DISK) {
+    (void)SetFileTime(output.get(), &entry.creationTime, &entry.lastAccessTime, &entry.lastWriteTime);
   }
   return copied;
 }
@@ -172,11 +172,11 @@ ZipResult ZipReader::UnzipEntryToFile(int index, const char* outputPath) noexcep
 // Copies exactly the declared size: a member that holds more (a zip bomb)
 // is cut there and then fails its CRC-32, one that ends early fails here.
 ZipResult ZipReader::CopyCurrentMember(HANDLE output, uint32_t size) noexcept {
-  if (unzOpenCurrentFile(archive_.Get()) != UNZ_OK) return kZipCopyFailed;
-  OpenMember member(archive_.Get());
+  if (unzOpenCurrentFile(archive_.get()) != UNZ_OK) return kZipCopyFailed;
+  OpenMember member(archive_.get());
   for (uint32_t written = 0; written < size;) {
     const unsigned request = size - written < kCopyBufferSize ? size - written : kCopyBufferSize;
-    const int got = unzReadCurrentFile(archive_.Get(), buffer_, request);
+    const int got = unzReadCurrentFile(archive_.get(), buffer_, request);
     if (got <= 0) return kZipCopyFailed;
     DWORD done = 0;
     if (!WriteFile(output, buffer_, static_cast<DWORD>(got), &done, nullptr) || done != static_cast<DWORD>(got)) {
@@ -191,7 +191,7 @@ ZipResult ZipReader::CopyCurrentMember(HANDLE output, uint32_t size) noexcept {
 // differs would put the member's data where its local header does not say.
 // The stream seeks before each of its reads, so reading here disturbs nothing.
 bool ZipReader::LocalNameMatches(std::string_view name, unsigned extraLength) noexcept {
-  const ZPOS64_T data = unzGetCurrentFileZStreamPos64(archive_.Get());
+  const ZPOS64_T data = unzGetCurrentFileZStreamPos64(archive_.get());
   if (data < name.size() + extraLength) return false;
   LONG high = static_cast<LONG>((data - name.size() - extraLength) >> 32);
   const auto low = static_cast<LONG>(static_cast<DWORD>(data - name.size() - extraLength));
@@ -203,7 +203,7 @@ bool ZipReader::LocalNameMatches(std::string_view name, unsigned extraLength) no
 }
 
 void ZipReader::CloseZipFile() noexcept {
-  archive_.Reset();
+  archive_.reset();
   file_ = INVALID_HANDLE_VALUE;
   opened_ = false;
   currentIndex_ = -1;

@@ -120,7 +120,7 @@ LRESULT CALLBACK FormWindow::Procedure(HWND window, UINT message, WPARAM wParam,
         return 0;
       case WM_DESTROY:
         // The last window of the program ends the message loop.
-        self->owned_.release();
+        (void)self->owned_.release();  // the system is destroying it already
         for (auto& form : Runtime().forms) {
           if (form->Window() != nullptr && form->Window() != window) return 0;
         }

@@ -6,39 +6,13 @@
 
 #include <utility>
 
+#include "unique_owner.h"
+
 namespace rt {
 
-template <class Handle, class Traits>
-class UniqueOwner {
- public:
-  UniqueOwner() noexcept = default;
-  explicit UniqueOwner(Handle handle) noexcept : handle_(handle) {}
-  UniqueOwner(UniqueOwner&& other) noexcept : handle_(other.release()) {}
-  UniqueOwner& operator=(UniqueOwner&& other) noexcept {
-    reset(other.release());
-    return *this;
-  }
-  UniqueOwner(const UniqueOwner&) = delete;
-  UniqueOwner& operator=(const UniqueOwner&) = delete;
-  ~UniqueOwner() { reset(); }
+using common::UniqueHandle;
+using common::UniqueOwner;
 
-  [[nodiscard]] Handle get() const noexcept { return handle_; }
-  [[nodiscard]] explicit operator bool() const noexcept { return Traits::Valid(handle_); }
-  Handle release() noexcept { return std::exchange(handle_, Traits::Empty()); }
-  void reset(Handle handle = Traits::Empty()) noexcept {
-    Handle old = std::exchange(handle_, handle);
-    if (Traits::Valid(old)) Traits::Close(old);
-  }
-
- private:
-  Handle handle_ = Traits::Empty();
-};
-
-struct KernelHandleTraits {
-  static HANDLE Empty() noexcept { return nullptr; }
-  static bool Valid(HANDLE h) noexcept { return h != nullptr && h != INVALID_HANDLE_VALUE; }
-  static void Close(HANDLE h) noexcept { CloseHandle(h); }
-};
 struct WindowTraits {
   static HWND Empty() noexcept { return nullptr; }
   static bool Valid(HWND h) noexcept { return h != nullptr; }
@@ -61,7 +35,6 @@ struct IconTraits {
   static void Close(HICON h) noexcept { DestroyIcon(h); }
 };
 
-using UniqueHandle = UniqueOwner<HANDLE, KernelHandleTraits>;
 using UniqueWindow = UniqueOwner<HWND, WindowTraits>;
 using UniqueMemoryDc = UniqueOwner<HDC, MemoryDcTraits>;
 using UniqueBitmap = UniqueOwner<HBITMAP, GdiObjectTraits<HBITMAP>>;

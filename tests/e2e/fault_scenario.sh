@@ -12,8 +12,6 @@
 #                    failure message, the entries before it written, window open
 #   write_fails      the temporary folder takes no file and D: is read-only: the write
 #                    failure text, then the program ends with exit code 0
-#   close_while_unpacking  (PAYLOAD_ZIP: installer_big's) "×" released while "2.开始解压.."
-#                    shows: exit code 0 within 5 s, no crash dialog, the extraction cut short
 # Every case ends with exit code 0 ("×" unless the program ends by itself), and
 # checks that nothing outside the install folder, the temporary archive and the
 # desktop link changed in drive_c or on D:. Mounts, the D: link, the holder and
@@ -31,8 +29,6 @@ restore() {
   if [ -n "$installer_pid" ]; then kill "$installer_pid" 2>/dev/null || true; wait "$installer_pid" 2>/dev/null || true; fi
   if [ -n "$holder_pid" ]; then touch "$work/release"; wait "$holder_pid" 2>/dev/null || true; fi
   if [ -n "${temp_moved:-}" ]; then rm -f "$temp_unix"; mv "$temp_moved" "$temp_unix"; fi
-  # A close in the middle leaves the temporary archive, as it should; not for the next run.
-  if [ "${scenario#fault-}" = close_while_unpacking ]; then rm -f "${temp_unix:-/nonexistent}/tool.zip"; fi
   local i
   for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do umount "${mounts[$i]}" 2>/dev/null || umount -l "${mounts[$i]}" || true; done
   rm -f "$d_link"
@@ -62,7 +58,6 @@ case ${scenario#fault-} in
   read_only) mount_tmpfs 1100m "$work/drive"; mount_tmpfs 4m "$work/drive/$brand" ro ;;
   held_file) mount_tmpfs 1100m "$work/drive" ;;
   write_fails) mount_tmpfs 1100m "$work/drive" ro ;;
-  close_while_unpacking) ;;  # the build's disk: slower than memory, and room for the 400 MB
   *) fail "unknown case" ;;
 esac
 rm -f "$d_link"
@@ -102,7 +97,7 @@ listing() {
 }
 listing >"$work/before.txt"
 
-[ "${scenario#fault-}" = close_while_unpacking ] && start_installer installer_big || start_installer
+start_installer
 eval "$(xdotool getwindowgeometry --shell "$main")"
 folder=$(wine "$bin/caption_probe.exe" $((X + 1 + 7 + 116)) $((Y + 1 + 367 + 12)) 2>/dev/null | iconv -f GBK -t UTF-8)
 
@@ -143,36 +138,6 @@ gui_click "$main" 124 295  # the install button
 warning=$(gui_wait_window "信息：" 20) || fail "no warning after the click"
 gui_key "$warning" Return
 
-if [ "${scenario#fault-}" = close_while_unpacking ]; then
-  # The large entry comes first: once it is on disk the extraction runs, for a
-  # few seconds only, so the step is read once and the release follows at once.
-  big=$work/drive/$brand/$product/big.bin
-  for _ in $(seq 600); do
-    [ -e "$big" ] && break
-    kill -0 "$installer_pid" 2>/dev/null || fail "the installer ended before the extraction"
-    sleep 0.05
-  done
-  [ -e "$big" ] || fail "the extraction did not begin"
-  step=$(wine "$bin/caption_probe.exe" $((X + 1 + 79 + 20)) $((Y + 1 + 344 + 12)) 2>/dev/null | iconv -f GBK -t UTF-8)
-  [ "$step" = "2.开始解压.." ] || fail "the step log shows $step during the extraction"
-  # Pressed on the bare panel, released over the "×": the release ends the program.
-  xdotool mousemove $((X + 5)) $((Y + 150)) mousedown 1
-  shot 2-unpacking
-  xdotool mousemove $((X + 1 + 236)) $((Y + 1 + 20)) mouseup 1
-  released=$(date +%s.%N)
-  wait_exit 5 "within 5 s of the release on ×"
-  took=$(echo "$(date +%s.%N) - $released" | bc)
-  sleep 1
-  xdotool search --onlyvisible --name "错误|Error|winedbg" >/dev/null 2>&1 && fail "a crash dialog is shown"
-  cut=$(stat -c %s "$big")
-  [ "$cut" -lt "$(unzip -l "$payload" big.bin | tail -n 1 | awk '{print $1}')" ] || fail "the extraction was not cut short: big.bin is whole"
-  sleep 1
-  [ "$(stat -c %s "$big")" = "$cut" ] || fail "big.bin still grows after the end"
-  # The archive stays where it was written, whole, as a close in the middle leaves it.
-  cmp -s "$payload" "$temp_unix/tool.zip" || fail "the temporary archive is not the payload"
-  check_outside "ended ${took}s after the release, big.bin cut at $cut bytes"
-  exit 0
-fi
 for _ in $(seq 600); do
   box=$(xdotool search --onlyvisible --name "信息：" 2>/dev/null | grep -vx "$warning" | head -n 1 || true)
   [ -n "$box" ] && break

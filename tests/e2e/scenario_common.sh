@@ -17,12 +17,11 @@ shot() { gui_shot "$shots/$scenario-$1.png"; }
 win() { wine "$@" 2>/dev/null </dev/null | tr -d '\r' | iconv -f GBK -t UTF-8; }
 unix_path() { winepath -u "$1" 2>/dev/null | tr -d '\r'; }
 
-# Starts the installer (or another build of it, a program of bin/) from the
-# scenario's folder (it makes its own folder the current one) and waits for its
-# window: sets installer_pid and main.
+# Starts the installer from the scenario's folder (it makes its own folder the
+# current one) and waits for its window: sets installer_pid and main.
 start_installer() {
   cd "$work"
-  wine "$bin/${1:-installer}.exe" >/dev/null 2>&1 &
+  wine "$bin/installer.exe" >/dev/null 2>&1 &
   installer_pid=$!
   main=$(gui_wait_window "安装程序" 30) || fail "the installer's window did not appear"
   sleep 1

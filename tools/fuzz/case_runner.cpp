@@ -58,10 +58,10 @@ CaseRun RunBounded(const std::string& archive, const std::string& target, DWORD 
   const zipc::UniqueHandle thread(CreateThread(nullptr, 0, Worker, &job, CREATE_SUSPENDED, &threadId));
   if (!thread) return CaseRun{CaseEnd::kCrashed, 0, GetLastError()};
   g_workerThreadId = threadId;
-  ResumeThread(thread.Get());
-  if (WaitForSingleObject(thread.Get(), boundMs) != WAIT_OBJECT_0) return CaseRun{CaseEnd::kHung, 0, 0};
+  ResumeThread(thread.get());
+  if (WaitForSingleObject(thread.get(), boundMs) != WAIT_OBJECT_0) return CaseRun{CaseEnd::kHung, 0, 0};
   DWORD exitCode = 0;
-  GetExitCodeThread(thread.Get(), &exitCode);
+  GetExitCodeThread(thread.get(), &exitCode);
   if (exitCode == kCrashedExit) return CaseRun{CaseEnd::kCrashed, 0, g_exceptionCode};
   return CaseRun{CaseEnd::kReturned, job.result, 0};
 }

@@ -6,7 +6,7 @@ namespace zipfuzz {
 namespace {
 
 struct FindHandleTraits {
-  static inline const HANDLE kEmpty = INVALID_HANDLE_VALUE;
+  static HANDLE Empty() noexcept { return INVALID_HANDLE_VALUE; }
   static bool Valid(HANDLE h) noexcept { return h != INVALID_HANDLE_VALUE; }
   static void Close(HANDLE h) noexcept { FindClose(h); }
 };
@@ -31,7 +31,7 @@ void Walk(const std::string& folder, const std::string& relative, const std::str
       state.lastWrite = 0;  // a folder's time follows its contents, which are compared one by one
       if (depth == Depth::kWholeTree) Walk(folder + "\\" + name, path, excluded, depth, out);
     }
-  } while (FindNextFileA(search.Get(), &found));
+  } while (FindNextFileA(search.get(), &found));
 }
 
 }  // namespace
